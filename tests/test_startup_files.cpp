@@ -107,4 +107,23 @@ TEST(StartUp, ProgramStartedFromAnotherFolderFindsItsFiles)
     EXPECT_FALSE(run.exited) << "status " << run.status << ": " << run.errors;
 }
 
+TEST(StartUp, NoVideoModeStopsWithOneLineAndStatusOne)
+{
+    GameFolder folder;
+    const ProcessResult run = RunProgram({ROCKJAW_BINARY}, folder.path, 20, {"SDL_VIDEODRIVER=none-such"});
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.errors.find("720x540x32 video mode"), std::string::npos) << run.errors;
+    EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
+}
+
+TEST(StartUp, NoAudioDeviceSaysSoOnceAndPlaysSilently)
+{
+    GameFolder folder;
+    const ProcessResult run = RunProgram({ROCKJAW_BINARY}, folder.path, 1.5, {"SDL_AUDIODRIVER=none-such"});
+    EXPECT_FALSE(run.exited) << "status " << run.status << ": " << run.errors;
+    EXPECT_NE(run.errors.find("without sound"), std::string::npos) << run.errors;
+    EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
+}
+
 } // namespace

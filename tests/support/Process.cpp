@@ -12,7 +12,7 @@
 #include "support/TestWorld.h"
 
 pid_t StartProgram(const std::vector<std::string>& argv, const std::string& folder,
-                   const std::string& errorsPath)
+                   const std::string& errorsPath, const std::vector<std::string>& environment)
 {
     const pid_t child = fork();
     if (child == 0) {
@@ -25,6 +25,8 @@ pid_t StartProgram(const std::vector<std::string>& argv, const std::string& fold
             _exit(127);
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
+        for (const std::string& setting : environment)
+            putenv(const_cast<char*>(setting.c_str()));
         std::vector<char*> args;
         for (const std::string& arg : argv)
             args.push_back(const_cast<char*>(arg.c_str()));
@@ -36,10 +38,10 @@ pid_t StartProgram(const std::vector<std::string>& argv, const std::string& fold
 }
 
 ProcessResult RunProgram(const std::vector<std::string>& argv, const std::string& folder,
-                         double seconds)
+                         double seconds, const std::vector<std::string>& environment)
 {
     const std::string errorsPath = folder + "/.stderr";
-    const pid_t child = StartProgram(argv, folder, errorsPath);
+    const pid_t child = StartProgram(argv, folder, errorsPath, environment);
     ProcessResult result = {false, -1, ""};
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     int status = 0;

@@ -12,14 +12,16 @@ struct ProcessResult {
 
 #include <sys/types.h>
 
-// Starts a program in `folder` with SDL's dummy drivers, its standard error
-// going to `errorsPath`; returns its process id.
+// Starts a program in `folder` with SDL's dummy drivers, then the "NAME=value"
+// settings of `environment`, its standard error going to `errorsPath`;
+// returns its process id.
 pid_t StartProgram(const std::vector<std::string>& argv, const std::string& folder,
-                   const std::string& errorsPath);
+                   const std::string& errorsPath,
+                   const std::vector<std::string>& environment = {});
 
-// Runs a program in `folder` with SDL's dummy drivers; one still running after
-// `seconds` is killed and reported as not exited.
+// Runs a program as StartProgram does; one still running after `seconds` is
+// killed and reported as not exited.
 ProcessResult RunProgram(const std::vector<std::string>& argv, const std::string& folder,
-                         double seconds);
+                         double seconds, const std::vector<std::string>& environment = {});
 
 #endif

@@ -90,10 +90,10 @@ void StepFrames(int count)
         StepFrame();
 }
 
-GameFolder::GameFolder(Files files)
+GameFolder::GameFolder(Files files, const std::string& parent)
 {
-    char pattern[] = "/tmp/rockjaw-test-XXXXXX";
-    path = mkdtemp(pattern);
+    std::string pattern = parent + "/rockjaw-test-XXXXXX";
+    path = mkdtemp(&pattern[0]);
     const fs::path game(ROCKJAW_GAME_DIR);
     if (files == Copied) {
         fs::copy(game / "data", fs::path(path) / "data");

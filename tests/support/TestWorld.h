@@ -32,7 +32,7 @@ void StepFrames(int count);
 class GameFolder {
 public:
     enum Files { Linked, Copied };
-    explicit GameFolder(Files files = Linked);
+    explicit GameFolder(Files files = Linked, const std::string& parent = "/tmp");
     ~GameFolder();
     std::string path;
 
