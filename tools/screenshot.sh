@@ -6,22 +6,24 @@
 # (defaults: docs/screenshot.png and build/game in the repository)
 set -u -o pipefail
 
+die() {
+    echo "screenshot: $*" >&2
+    exit 1
+}
+
 root=$(cd "$(dirname "$0")/.." && pwd)
 picture=$(realpath -m "${1:-$root/docs/screenshot.png}")
-game_dir=$(realpath "${2:-$root/build/game}")
+game_dir=$(realpath -m "${2:-$root/build/game}")
+[ -x "$game_dir/rockjaw" ] || die "no game in $game_dir; build it first (scripts/build.sh)"
 XG_DIR=$(mktemp -d "${TMPDIR:-/tmp}/rockjaw-shot.XXXXXX")
-# shellcheck source=../tests/e2e/xgame.sh
+# shellcheck source-path=SCRIPTDIR source=../tests/e2e/xgame.sh
 . "$root/tests/e2e/xgame.sh"
-trap 'xg_stop; rm -rf "$XG_DIR"' EXIT
+trap xg_finish EXIT
 trap 'exit 1' INT TERM HUP
 
 SHOT=$XG_DIR/shot.ppm
 GAME_OVER_TEXT=$(xg_text_box 300 50 10)
 
-die() {
-    echo "screenshot: $*" >&2
-    exit 1
-}
 
 # Prints how many pixels of the last shot differ from the background picture
 # in the whole field and in the "GAME OVER!" text.
@@ -29,6 +31,7 @@ off_background() {
     xg_off_background "$SHOT" 720x540+0+0 "$GAME_OVER_TEXT" | tr '\n' ' '
 }
 
+# shellcheck disable=SC2317 # run by xg_hold_until
 playing() {
     local field text
     xg_shot "$SHOT" && read -r field text <<<"$(off_background)" &&
