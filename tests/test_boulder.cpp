@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "actors/Boulder.h"
+#include "support/Actors.h"
 #include "support/Pictures.h"
 #include "support/TestWorld.h"
 
@@ -20,20 +21,11 @@ std::vector<int> ClosingDraws()
     return draws;
 }
 
-// Where the left jaw is drawn from the meeting update on, when
-// `delay` holds d as that update begins: 300 on 16 - d updates, then 16 moves
-// of 1, 2, 3, 4 and 5 pixels outwards, 11 of 6, and the rest at -6.
+// From the meeting on, followed by `restUpdates` updates resting at -6.
 std::vector<int> DrawsFromTheMeeting(int d, int restUpdates)
 {
-    std::vector<int> draws(16 - d, 300);
-    int x = 300;
-    for (int speed = 1; speed <= 5; ++speed)
-        for (int move = 0; move < 16; ++move)
-            draws.push_back(x -= speed);
-    for (int move = 0; move < 11; ++move)
-        draws.push_back(x -= 6);
-    for (int update = 0; update < restUpdates; ++update)
-        draws.push_back(-6);
+    std::vector<int> draws = LeftJawDrawsFromTheMeeting(d);
+    draws.insert(draws.end(), restUpdates, -6);
     return draws;
 }
 

@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "actors/Bug.h"
+#include "support/Actors.h"
 #include "support/Pictures.h"
 #include "support/Spies.h"
 #include "support/TestWorld.h"
 
 namespace {
 
-const int kPlayer = -1, kA = 0, kB = 1, kC = 2;
 
 class BugTest : public WorldTest {
 protected:

@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "support/Actors.h"
 #include "support/Pictures.h"
 #include "support/TestWorld.h"
 
@@ -47,18 +48,6 @@ std::vector<int> ClosingDraws()
     return draws;
 }
 
-// From the meeting update with delay d to the update that comes to rest.
-std::vector<int> DrawsFromTheMeeting(int d)
-{
-    std::vector<int> draws(16 - d, 300);
-    int x = 300;
-    for (int speed = 1; speed <= 5; ++speed)
-        for (int move = 0; move < 16; ++move)
-            draws.push_back(x -= speed);
-    for (int move = 0; move < 11; ++move)
-        draws.push_back(x -= 6);
-    return draws;
-}
 
 std::vector<int> Join(std::initializer_list<std::vector<int>> parts)
 {
@@ -644,7 +633,7 @@ protected:
 TEST_F(RowKeyFramesTest, QHeldSlamsOpensCreepsAndSlamsAgain)
 {
     const std::vector<int> expected = Join(
-        {ClosingDraws(), DrawsFromTheMeeting(0), {-6, -5, -4, -3, -2, -1}, ClosingDraws(), {300}});
+        {ClosingDraws(), LeftJawDrawsFromTheMeeting(0), {-6, -5, -4, -3, -2, -1}, ClosingDraws(), {300}});
     EXPECT_EQ(Frames(static_cast<int>(expected.size()), {SDLK_q}), expected);
     EXPECT_EQ(BoulderSet0.state, -1) << "met again";
     EXPECT_EQ(BoulderSet1.state, 0);

@@ -7,41 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "support/Actors.h"
 #include "support/Pictures.h"
 #include "support/Spies.h"
 #include "support/TestWorld.h"
 
 namespace {
 
-const int kPlayer = -1, kA = 0, kB = 1, kC = 2;
-const int kRowY[3] = {75, 225, 375};
-
-SDL_Surface* PictureOf(int type)
-{
-    switch (type) {
-    case kPlayer:
-        return BitBug03;
-    case kA:
-        return BitBug00;
-    case kB:
-        return BitBug01;
-    default:
-        return BitBug02;
-    }
-}
-
-// A living bug that stands still (dx and dy 0) in the slot.
-class Bug& Place(int slot, int type, int x, int y)
-{
-    class Bug& bug = Bug[slot];
-    bug.Create(PictureOf(type), x, y, 0);
-    bug.type = type;
-    bug.dx = 0;
-    bug.dy = 0;
-    if (NumBug <= slot)
-        NumBug = slot + 1;
-    return bug;
-}
 
 // A row whose jaws are drawn at leftX and 645 - leftX by the next update.
 void SetRow(int r, int leftX, int speed, int state, int delay = 0)

@@ -6,38 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "support/Actors.h"
 #include "support/Spies.h"
 #include "support/TestWorld.h"
 
 namespace {
 
-const int kPlayer = -1, kA = 0, kB = 1, kC = 2;
-
-SDL_Surface* PictureOf(int type)
-{
-    switch (type) {
-    case kPlayer:
-        return BitBug03;
-    case kA:
-        return BitBug00;
-    case kB:
-        return BitBug01;
-    default:
-        return BitBug02;
-    }
-}
-
-// A living bug in the slot at (x, y), its sprite drawn there this frame.
-class Bug& Place(int slot, int type, int x, int y)
-{
-    class Bug& bug = Bug[slot];
-    bug.Create(PictureOf(type), x, y, 0);
-    bug.type = type;
-    bug.sprite.SetPosition(x, y);
-    if (NumBug <= slot)
-        NumBug = slot + 1;
-    return bug;
-}
 
 class RulesTest : public WorldTest {
 protected:
@@ -300,7 +274,6 @@ TEST_F(RulesTest, TouchingEnemiesGoOnBeingSteeredAndKillTheDeadPlayerAgain)
 
 // --- BHitBug --------------------------------------------------------------
 
-const int kRowY[3] = {75, 225, 375};
 
 struct HitCase {
     std::string name;
