@@ -3,14 +3,18 @@
 
 #include <SDL.h>
 
-// A tiled background composed once: the visible copies of the tile in one
-// picture, kept until the tile's pixels, the tiling or the display change.
+// A tiled background composed once, kept until the tile's pixels or blending,
+// the tiling or the display change. When nothing in the tile is see-through or
+// blended, its copies hide whatever lies beneath, so they are composed as the
+// display will hold them, and drawn as a fill when they are all one value.
 struct TiledArea {
-    SDL_Surface* picture = nullptr;  // the composed copies, in the tile's own format
+    SDL_Surface* picture = nullptr;  // the visible copies, from display row -1
     SDL_Surface* tileCopy = nullptr; // the tile as it was when composed
     SDL_Surface* display = nullptr;  // the display it was composed for
     int tileW = 0, tileH = 0, areaW = 0, areaH = 0;
-    int opaque = 0;                  // no pixel of the tile is magenta
+    int covering = 0; // picture is in the display's format, drawn as a copy
+    int uniform = 0;  // covering, and every pixel of it is `fill`
+    Uint32 fill = 0;
 };
 
 // The thin layer between the game and SDL's video side: the display, the font
@@ -42,6 +46,9 @@ SDL_Surface* LoadPictureOrDie(const char* path);
 
 // Magenta, the see-through colour of every picture, in the picture's format.
 Uint32 Magenta(const SDL_Surface* picture);
+
+// One pixel's raw value in the surface's own format.
+Uint32 ReadPixel(const SDL_Surface* surface, int x, int y);
 
 // Makes `key` the picture's transparent colour.
 void SetColorKey(SDL_Surface* picture, Uint32 key);

@@ -149,7 +149,7 @@ TEST_P(DrawPixelTest, WritesTheMappedColourAtThePixelOnly)
     const Uint32 mask = bpp == 32 ? 0xFFFFFFFFu : (1u << bpp) - 1;
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 8; ++x)
-            EXPECT_EQ(PixelAt(surface, x, y), (x == 5 && y == 2) ? (mapped & mask) : 0u) << x << "," << y;
+            EXPECT_EQ(ReadPixel(surface, x, y), (x == 5 && y == 2) ? (mapped & mask) : 0u) << x << "," << y;
     if (bpp == 24) {
         const Uint8* p = static_cast<Uint8*>(surface->pixels) + 2 * surface->pitch + 15;
         EXPECT_EQ(p[0], mapped & 0xFF) << "lowest byte first";

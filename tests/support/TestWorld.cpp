@@ -127,26 +127,10 @@ void WriteFile(const std::string& path, const std::string& content)
     out << content;
 }
 
-Uint32 PixelAt(SDL_Surface* surface, int x, int y)
-{
-    const Uint8* p = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch +
-                     x * surface->format->BytesPerPixel;
-    switch (surface->format->BytesPerPixel) {
-    case 1:
-        return *p;
-    case 2:
-        return *reinterpret_cast<const Uint16*>(p);
-    case 3:
-        return p[0] | p[1] << 8 | p[2] << 16;
-    default:
-        return *reinterpret_cast<const Uint32*>(p);
-    }
-}
-
 Uint32 RgbAt(SDL_Surface* surface, int x, int y)
 {
     Uint8 r, g, b;
-    SDL_GetRGB(PixelAt(surface, x, y), surface->format, &r, &g, &b);
+    SDL_GetRGB(ReadPixel(surface, x, y), surface->format, &r, &g, &b);
     return r << 16 | g << 8 | b;
 }
 

@@ -43,8 +43,6 @@ private:
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
 
-// Reads one pixel of a surface as a raw value in its own format.
-Uint32 PixelAt(SDL_Surface* surface, int x, int y);
 // The pixel's colour as 0xRRGGBB.
 Uint32 RgbAt(SDL_Surface* surface, int x, int y);
 
