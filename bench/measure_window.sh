@@ -8,11 +8,11 @@
 # threads (llvmpipe), which finish presenting the frame after SDL_Flip has
 # returned. Run by hand, from anywhere:
 #
-#     bench/measure_window.sh [build folder]     (default: build-bench)
+#     bench/measure_window.sh [build folder]     (default: build)
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")/.." && pwd)"
-build="$(cd "${1:-$here/build-bench}" && pwd)"
+build="$(cd "${1:-$here/build}" && pwd)"
 probe="$build/bench/fps_probe.so"
 display="${ROCKJAW_XVFB_DISPLAY:-:77}"
 seconds=10
