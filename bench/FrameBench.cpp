@@ -15,6 +15,7 @@
 
 #include "engine/GameEngine.h"
 #include "game/MainFile.h"
+#include "support/Actors.h"
 
 namespace {
 
@@ -30,18 +31,6 @@ void Frame()
 // jaw reaches it.
 const int kPlayerX = 320;
 const int kPlayerY = 160;
-
-SDL_Surface* PictureOf(int type)
-{
-    switch (type) {
-    case 0:
-        return BitBug00;
-    case 1:
-        return BitBug01;
-    default:
-        return BitBug02;
-    }
-}
 
 // Far enough that one frame's step, at most 4 pixels, cannot make it touch.
 bool NearPlayer(const class Bug& enemy)

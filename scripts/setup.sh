@@ -3,8 +3,7 @@
 # when any of them is missing.
 set -eu
 
-PACKAGES="cmake g++ make pkg-config libsdl1.2-compat-dev libsdl-mixer1.2-dev libgtest-dev
-libbenchmark-dev xvfb xdotool x11-utils imagemagick clang libclang-rt-14-dev"
+PACKAGES="$(cat "$(dirname "$0")/packages.txt")"
 
 missing=""
 for package in $PACKAGES; do
@@ -17,4 +16,4 @@ echo "Installing:$missing"
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 $sudo apt-get update
 # shellcheck disable=SC2086
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y $missing
